@@ -29,7 +29,7 @@ std::string FormatEntryReport(const EntryFields& fields, const TuningRequest& re
 std::string HexDump(const std::uint8_t* bytes, std::size_t size)
 {
     std::string out;
-    char cell[8];
+    char cell[24];
     for (std::size_t row = 0; row < size; row += 16) {
         std::snprintf(cell, sizeof cell, "%04zx ", row);
         out += cell;
