@@ -1,5 +1,7 @@
 #include "code_page.h"
 
+#include <algorithm>
+
 namespace tarvek {
 
 CodePage::CodePage(const ByteTable& upper, const std::array<bool, 256>& lead)
@@ -12,6 +14,17 @@ CodePage::CodePage(const ByteTable& upper, const std::array<bool, 256>& lead)
     for (int b = 0; b < 256; ++b)
         if (lead_[b])
             upper_[b] = static_cast<std::uint8_t>(b);
+
+    // A counting sort of the bytes by their upper case.
+    byUpperStart_.fill(0);
+    for (std::uint8_t upper : upper_)
+        ++byUpperStart_[upper + 1];
+    for (std::size_t u = 1; u < byUpperStart_.size(); ++u)
+        byUpperStart_[u] = static_cast<std::uint16_t>(byUpperStart_[u] + byUpperStart_[u - 1]);
+    std::array<std::uint16_t, 256> next{};
+    std::copy(byUpperStart_.begin(), byUpperStart_.end() - 1, next.begin());
+    for (int b = 0; b < 256; ++b)
+        byUpper_[next[upper_[b]]++] = static_cast<std::uint8_t>(b);
 }
 
 void CodePage::UpperCase(const char* text, std::size_t size, char* out) const

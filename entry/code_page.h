@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <span>
 
 namespace tarvek {
 
@@ -22,6 +23,13 @@ public:
 
     const ByteTable& UpperTable() const { return upper_; }
 
+    // Every byte whose upper case is `upper` (lead bytes count as their own
+    // upper case). The fast label search compares against these directly.
+    std::span<const std::uint8_t> BytesUpperCasingTo(std::uint8_t upper) const
+    {
+        return {byUpper_.data() + byUpperStart_[upper], byUpper_.data() + byUpperStart_[upper + 1]};
+    }
+
     // Upper-cases bytes [0, size) of `text` into `out` (same length), taking
     // a lead byte and the byte after it together as one unchanged character.
     void UpperCase(const char* text, std::size_t size, char* out) const;
@@ -30,6 +38,8 @@ private:
     ByteTable upper_;
     std::array<bool, 256> lead_;
     bool doubleByte_;
+    ByteTable byUpper_;  // all bytes, ordered by their upper case
+    std::array<std::uint16_t, 257> byUpperStart_;
 };
 
 // Windows-1252 (Western European), with Windows' case mapping.

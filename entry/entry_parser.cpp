@@ -2,51 +2,25 @@
 
 #include <string>
 
+#include "entry_search.h"
 #include "frequency.h"
 
 namespace tarvek {
 
 namespace {
 
-constexpr std::string_view kKeyword = "KLINGENFUSS";
-
-// First occurrence of `needle` in the upper-cased text, moving one character
-// at a time so that a match never begins on the second byte of a double-byte
-// character.
-std::optional<std::size_t> FindLabel(std::string_view upper, std::string_view needle,
-                                     const CodePage& codePage)
+// The value after the field's label, the German one only when the English
+// label occurs nowhere. A failed English value does not fall back.
+std::optional<std::string_view> LabelledValue(std::string_view text,
+                                              const LabelPositions& positions, Label english,
+                                              std::optional<Label> german, ValueKind kind)
 {
-    if (!codePage.IsDoubleByte()) {
-        const std::size_t at = upper.find(needle);
-        if (at == std::string_view::npos)
-            return std::nullopt;
-        return at;
-    }
-    for (std::size_t i = 0; i + needle.size() <= upper.size();) {
-        if (upper.compare(i, needle.size(), needle) == 0)
-            return i;
-        i += codePage.IsLeadByte(static_cast<std::uint8_t>(upper[i])) ? 2 : 1;
-    }
-    return std::nullopt;
-}
-
-struct FieldLabels {
-    std::string_view first;
-    std::string_view second;  // searched only when `first` occurs nowhere
-};
-
-// The value of the first label that occurs in the text, or nothing when
-// neither does or its value cannot be read. A failed first label does not
-// fall back to the second.
-std::optional<std::string_view> LabelledValue(std::string_view text, std::string_view upper,
-                                              const CodePage& codePage, FieldLabels labels,
-                                              ValueKind kind)
-{
-    for (std::string_view label : {labels.first, labels.second}) {
-        if (label.empty())
+    for (std::optional<Label> label : {std::optional(english), german}) {
+        if (!label)
             break;
-        if (const auto at = FindLabel(upper, label, codePage))
-            return ExtractValue(kind, text, *at + label.size());
+        const std::size_t at = positions[static_cast<std::size_t>(*label)];
+        if (at != kNotFound)
+            return ExtractValue(kind, text, at + LabelText(*label).size());
     }
     return std::nullopt;
 }
@@ -91,26 +65,24 @@ ParsedEntry ParseEntry(std::string_view text, const CodePage& codePage)
 {
     text = text.substr(0, text.find('\0'));
 
-    std::string upper(text.size(), '\0');
-    codePage.UpperCase(text.data(), text.size(), upper.data());
-
     ParsedEntry result;
-    if (!FindLabel(upper, kKeyword, codePage))
+    if (!ContainsKeyword(text, codePage))
         return result;
     result.isEntry = true;
 
-    EntryFields& fields = result.fields;
-    const auto value = [&](FieldLabels labels, ValueKind kind) {
-        return LabelledValue(text, upper, codePage, labels, kind);
+    const LabelPositions positions = FindLabels(text, codePage);
+    const auto value = [&](Label english, std::optional<Label> german, ValueKind kind) {
+        return LabelledValue(text, positions, english, german, kind);
     };
-    const auto frequency = value({"FREQUENCY:", "FREQUENZ:"}, ValueKind::Number);
+    EntryFields& fields = result.fields;
+    const auto frequency = value(Label::Frequency, Label::Frequenz, ValueKind::Number);
     fields.frequency = frequency ? FrequencyFromText(*frequency) : 0;
-    fields.hasCall = FindLabel(upper, "CALL:", codePage).has_value();
-    fields.call = TextField(value({"CALL:", {}}, ValueKind::Line));
-    fields.station = TextField(value({"STATION:", {}}, ValueKind::Line));
-    fields.site = TextField(value({"TX-SITE:", "SENDEORT:"}, ValueKind::Line));
-    fields.country = TextField(value({"COUNTRY:", "LAND:"}, ValueKind::Line));
-    fields.modulation = TextField(value({"MODULATION:", {}}, ValueKind::Line));
+    fields.hasCall = positions[static_cast<std::size_t>(Label::Call)] != kNotFound;
+    fields.call = TextField(value(Label::Call, std::nullopt, ValueKind::Line));
+    fields.station = TextField(value(Label::Station, std::nullopt, ValueKind::Line));
+    fields.site = TextField(value(Label::TxSite, Label::Sendeort, ValueKind::Line));
+    fields.country = TextField(value(Label::Country, Label::Land, ValueKind::Line));
+    fields.modulation = TextField(value(Label::Modulation, std::nullopt, ValueKind::Line));
     return result;
 }
 
