@@ -28,23 +28,17 @@ BOOL CALLBACK CheckWindow(HWND window, LPARAM param)
     return FALSE;
 }
 
-Delivery OutcomeOf(const SendResult& result)
+Delivery OutcomeOf(HWND receiver, const SendResult& result)
 {
-    if (result.answered)
-        return Delivery::Delivered;
-    switch (result.error) {
-    case ERROR_ACCESS_DENIED:
-        // The receiver runs with higher rights and did not let the message in.
+    // Access is denied both when the system keeps the message from a receiver
+    // with higher rights and (under Wine) when the receiver dies while
+    // handling it. Only a receiver still there has refused.
+    if (!result.answered && result.error == ERROR_ACCESS_DENIED && IsWindow(receiver))
         return Delivery::Refused;
-    case ERROR_INVALID_WINDOW_HANDLE:
-        // The window closed between the lookup and the send.
-        return Delivery::NotFound;
-    default:
-        // Timed out (ERROR_TIMEOUT, or no error code on older systems), or the
-        // receiver failed while handling it: the request was put to it, and
-        // its answer is never examined.
-        return Delivery::Delivered;
-    }
+    // Otherwise the request was put to the receiver: answered, timed out
+    // (ERROR_TIMEOUT, or no error code on older systems), or the receiver
+    // went away meanwhile. Its answer is never examined.
+    return Delivery::Delivered;
 }
 
 }  // namespace
@@ -81,7 +75,7 @@ Delivery SendToReceiver(const TuningRequest& request, const std::string& program
     data.dwData = request.code;
     data.cbData = request.size;
     data.lpData = const_cast<void*>(request.data());
-    return OutcomeOf(send(receiver, AppMainWindow(), data));
+    return OutcomeOf(receiver, send(receiver, AppMainWindow(), data));
 }
 
 std::string RefusedMessage(const std::string& programName)

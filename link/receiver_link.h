@@ -32,9 +32,9 @@ using CopyDataSender = SendResult (*)(HWND receiver, HWND sender, COPYDATASTRUCT
 SendResult SendCopyDataBounded(HWND receiver, HWND sender, COPYDATASTRUCT& data);
 
 enum class Delivery {
-    Delivered,  // sent (also when the receiver did not answer in time)
-    NotFound,   // no window title begins with the name, or it closed before the send
-    Refused,    // the system would not let the message through
+    Delivered,  // sent (also when the receiver did not answer in time or went away)
+    NotFound,   // no window title begins with the name
+    Refused,    // the system would not let the message through to a running receiver
 };
 
 // Runs one clipboard text through the whole chain: parse it, build the

@@ -13,19 +13,22 @@ TEST(StandInOptions, DefaultsToOrmelinAndAnswersAtOnce)
     EXPECT_FALSE(read.options.logFile);
     EXPECT_EQ(read.options.delayMs, 0u);
     EXPECT_FALSE(read.options.hang);
+    EXPECT_FALSE(read.options.dieInHandler);
     EXPECT_EQ(read.options.exitAfter, 0u);
 }
 
 TEST(StandInOptions, ReadsEveryOption)
 {
     const StandInCommandLine read = ReadStandInCommandLine(
-        {"--name", "RX 7", "--log", "C:\\logs\\rx.log", "--delay", "250", "--hang", "--exit-after", "3"});
+        {"--name", "RX 7", "--log", "C:\\logs\\rx.log", "--delay", "250", "--hang", "--exit-after", "3",
+         "--die-in-handler"});
     ASSERT_EQ(read.error, "");
     EXPECT_EQ(read.options.WindowTitle(), "RX 7 - receiver stand-in");
     EXPECT_EQ(read.options.logFile, "C:\\logs\\rx.log");
     EXPECT_EQ(read.options.delayMs, 250u);
     EXPECT_TRUE(read.options.hang);
     EXPECT_EQ(read.options.exitAfter, 3u);
+    EXPECT_TRUE(read.options.dieInHandler);
 }
 
 TEST(StandInOptions, TitleIsTakenExactly)

@@ -126,6 +126,8 @@ private:
         shown.append(std::to_string(received_)).append(" ").append(line);
         Show(shown);
 
+        if (options_.dieInHandler)
+            ExitProcess(3);
         if (options_.hang) {
             for (;;)
                 Sleep(INFINITE);

@@ -6,7 +6,8 @@ namespace tarvek {
 
 const char* const kStandInUsage =
     "usage: receiver-standin [--name NAME | --title TITLE] [--log FILE]\n"
-    "                        [--delay MS] [--hang] [--exit-after N]\n"
+    "                        [--delay MS] [--hang | --die-in-handler]\n"
+    "                        [--exit-after N]\n"
     "\n"
     "Stands in for the receiver control program: opens a window whose title\n"
     "begins with NAME and shows each WM_COPYDATA request it receives, decoded.\n"
@@ -19,6 +20,8 @@ const char* const kStandInUsage =
     "  --delay MS       answer each request only after MS milliseconds\n"
     "  --hang           never answer: stop inside the first request (a hung\n"
     "                   receiver; end it from outside)\n"
+    "  --die-in-handler end the process inside the first request, without\n"
+    "                   answering (a receiver that crashes)\n"
     "  --exit-after N   close the window after N requests\n"
     "  --help           show this text\n";
 
@@ -69,6 +72,8 @@ StandInCommandLine ReadStandInCommandLine(const std::vector<std::string>& args)
             (arg == "--delay" ? options.delayMs : options.exitAfter) = *count;
         } else if (arg == "--hang") {
             options.hang = true;
+        } else if (arg == "--die-in-handler") {
+            options.dieInHandler = true;
         } else if (arg == "--help") {
             options.help = true;
         } else {

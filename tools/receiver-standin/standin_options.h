@@ -12,6 +12,7 @@ struct StandInOptions {
     std::optional<std::string> logFile;
     unsigned delayMs = 0;  // wait this long before answering each request
     bool hang = false;     // never answer: stay inside the first request
+    bool dieInHandler = false;  // end the process inside the first request
     unsigned exitAfter = 0;  // close after this many requests; 0: never
     bool help = false;
 
