@@ -81,8 +81,8 @@ Delivery SendToReceiver(const TuningRequest& request, const std::string& program
 std::string RefusedMessage(const std::string& programName)
 {
     return programName +
-           " was found but refused the request: Windows did not let it through, because that "
-           "program runs with higher rights than this one.\n\n"
+           " was found but refused the request: it runs with higher rights than this program, "
+           "so Windows does not let the request through.\n\n"
            "Start both programs with the same rights (both as administrator, or neither).";
 }
 
