@@ -1,34 +1,22 @@
 #include "byte_class.h"
 
-
 namespace tarvek {
 
 ByteClass::ByteClass(const CodePage& codePage, std::uint8_t target)
     : upper_(codePage.UpperTable()), target_(target)
 {
-    std::array<std::uint8_t, kVectorMembers> members{};
-    std::size_t count = 0;
+    const auto add = [this](std::uint8_t byte) {
+        if (count_ < members_.size())
+            members_[count_] = byte;
+        ++count_;
+    };
     bool targetListed = false;
-    const auto folding = codePage.BytesUpperCasingTo(target);
-    for (std::uint8_t byte : folding) {
+    for (std::uint8_t byte : codePage.BytesUpperCasingTo(target)) {
         targetListed = targetListed || byte == target;
-        if (count < members.size())
-            members[count] = byte;
-        ++count;
+        add(byte);
     }
-    if (!targetListed) {
-        if (count < members.size())
-            members[count] = target;
-        ++count;
-    }
-    fitsVector_ = count <= members.size();
-#if defined(__SSE2__)
-    // Unused slots repeat the target, which is a member anyway.
-    for (std::size_t i = 0; i < kVectorMembers; ++i)
-        members_[i] = _mm_set1_epi8(static_cast<char>(i < count ? members[i] : target));
-#else
-    fitsVector_ = false;
-#endif
+    if (!targetListed)
+        add(target);
 }
 
 }  // namespace tarvek

@@ -22,30 +22,76 @@ public:
 
     bool Contains(std::uint8_t byte) const { return upper_[byte] == target_ || byte == target_; }
 
-    // Whether the members fit the vector compare below; otherwise callers
-    // test byte by byte with Contains.
-    bool FitsVector() const { return fitsVector_; }
-
 #if defined(__SSE2__)
-    // 0xFF in each lane whose byte is a member.
-    __m128i Match(__m128i block) const
+    // Each matcher gives 0xFF in every lane whose byte is a member.
+
+    // A class of one byte, as ":" usually is.
+    struct OneByte {
+        __m128i member;
+        __m128i operator()(__m128i block) const { return _mm_cmpeq_epi8(block, member); }
+    };
+
+    // Two members one bit apart, as "K" and "k": setting that bit in every
+    // byte folds both onto one value.
+    struct FoldedPair {
+        __m128i bit;
+        __m128i folded;
+        __m128i operator()(__m128i block) const
+        {
+            return _mm_cmpeq_epi8(_mm_or_si128(block, bit), folded);
+        }
+    };
+
+    // Up to four members of any kind.
+    struct AnyOfFour {
+        __m128i members[4];
+        __m128i operator()(__m128i block) const
+        {
+            const __m128i a = _mm_or_si128(_mm_cmpeq_epi8(block, members[0]),
+                                           _mm_cmpeq_epi8(block, members[1]));
+            const __m128i b = _mm_or_si128(_mm_cmpeq_epi8(block, members[2]),
+                                           _mm_cmpeq_epi8(block, members[3]));
+            return _mm_or_si128(a, b);
+        }
+    };
+
+    // Calls use(matcher) with the cheapest matcher for this class and returns
+    // true, or returns false when the class is too big for a vector compare.
+    template <typename Use>
+    bool WithMatcher(Use use) const
     {
-        __m128i any = _mm_cmpeq_epi8(block, members_[0]);
-        for (std::size_t i = 1; i < kVectorMembers; ++i)
-            any = _mm_or_si128(any, _mm_cmpeq_epi8(block, members_[i]));
-        return any;
+        switch (count_) {
+        case 1:
+            use(OneByte{_mm_set1_epi8(Signed(members_[0]))});
+            return true;
+        case 2:
+            if (const std::uint8_t bit = members_[0] ^ members_[1]; (bit & (bit - 1)) == 0) {
+                use(FoldedPair{_mm_set1_epi8(Signed(bit)), _mm_set1_epi8(Signed(members_[0] | bit))});
+                return true;
+            }
+            [[fallthrough]];
+        case 3:
+        case 4: {
+            AnyOfFour matcher;
+            // Unused lanes repeat a member.
+            for (std::size_t i = 0; i < 4; ++i)
+                matcher.members[i] = _mm_set1_epi8(Signed(members_[i < count_ ? i : 0]));
+            use(matcher);
+            return true;
+        }
+        default:
+            return false;
+        }
     }
 #endif
 
 private:
-    static constexpr std::size_t kVectorMembers = 4;
+    static char Signed(std::uint8_t byte) { return static_cast<char>(byte); }
 
     const CodePage::ByteTable& upper_;
     std::uint8_t target_;
-    bool fitsVector_ = false;
-#if defined(__SSE2__)
-    __m128i members_[kVectorMembers];
-#endif
+    std::array<std::uint8_t, 4> members_{};  // the first four members
+    std::size_t count_ = 0;                  // all members
 };
 
 }  // namespace tarvek

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "byte_class.h"
+#include "vector_scan.h"
 
 namespace tarvek {
 
@@ -52,37 +53,25 @@ bool Occurs(std::string_view text, std::size_t at, std::string_view word, const 
     return UpperMatches(text, at, word, codePage) && BeginsCharacter(text, at, codePage);
 }
 
-// Calls visit(p), in increasing order of p, for every position where the
-// byte at p is in `first` and the byte at p + distance in `second`, until
-// visit returns true. The vector loop looks at 16 positions per step; the
-// code page decides whether it can (a class may be too big for it).
-template <typename Visit>
-void ForEachPair(std::string_view text, const ByteClass& first, const ByteClass& second,
-                 std::size_t distance, Visit visit)
-{
-    const std::size_t size = text.size();
-    std::size_t p = 0;
-#if defined(__SSE2__)
-    if (first.FitsVector() && second.FitsVector()) {
-        const char* data = text.data();
-        for (; p + 16 + distance <= size; p += 16) {
-            const auto load = [&](std::size_t at) {
-                return _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + at));
-            };
-            const __m128i both =
-                _mm_and_si128(first.Match(load(p)), second.Match(load(p + distance)));
-            for (auto bits = static_cast<unsigned>(_mm_movemask_epi8(both)); bits != 0;
-                 bits &= bits - 1)
-                if (visit(p + static_cast<std::size_t>(std::countr_zero(bits))))
-                    return;
-        }
+// For each letter, the labels whose last letter before the colon it is: a
+// colon is compared against a label only when the byte before it may be
+// that letter. Most colons in other text (times, ratios) follow a digit.
+constexpr std::array<std::uint16_t, 256> kLabelsByLetterBeforeColon = [] {
+    std::array<std::uint16_t, 256> table{};
+    for (std::size_t i = 0; i < kLabelCount; ++i) {
+        const std::string_view label = kLabelTexts[i];
+        table[static_cast<std::uint8_t>(label[label.size() - 2])] |= 1u << i;
     }
-#endif
-    for (; p + distance < size; ++p)
-        if (first.Contains(ByteAt(text, p)) && second.Contains(ByteAt(text, p + distance)) &&
-            visit(p))
-            return;
-}
+    return table;
+}();
+
+constexpr std::uint16_t kEnglishLabels = [] {
+    std::uint16_t mask = 0;
+    for (std::size_t i = 0; i < kLabelCount; ++i)
+        if (!IsGermanFallback(static_cast<Label>(i)))
+            mask |= 1u << i;
+    return mask;
+}();
 
 }  // namespace
 
@@ -102,32 +91,79 @@ bool ContainsKeyword(std::string_view text, const CodePage& codePage)
     return found;
 }
 
+// Whether the code page folds nothing but "X" and "x" onto each letter that
+// may stand before a label's colon; then the vector filter below may look
+// for any ASCII letter before a colon.
+bool OnlyAsciiFoldsBeforeColon(const CodePage& codePage)
+{
+    for (std::size_t letter = 'A'; letter <= 'Z'; ++letter) {
+        if (kLabelsByLetterBeforeColon[letter] == 0)
+            continue;
+        const auto folding = codePage.BytesUpperCasingTo(static_cast<std::uint8_t>(letter));
+        for (std::uint8_t byte : folding)
+            if ((byte | 0x20) != (letter | 0x20))
+                return false;
+    }
+    return true;
+}
+
 LabelPositions FindLabels(std::string_view text, const CodePage& codePage)
 {
     LabelPositions positions;
     positions.fill(kNotFound);
-    // Once every English label is found, nothing more can change.
-    std::size_t englishMissing = 0;
-    for (std::size_t i = 0; i < kLabelCount; ++i)
-        englishMissing += !IsGermanFallback(static_cast<Label>(i));
+    std::uint16_t found = 0;
 
     // Every label ends in ":": each colon is checked against the labels not
     // yet found, by the bytes before it. Colons come in order, so the first
-    // match of a label is its first occurrence.
-    const ByteClass colon(codePage, ':');
-    ForEachPair(text, colon, colon, 0, [&](std::size_t colonAt) {
-        for (std::size_t i = 0; i < kLabelCount; ++i) {
+    // match of a label is its first occurrence. Once every English label is
+    // found, nothing more can change.
+    const auto checkColon = [&](std::size_t colonAt) {
+        if (colonAt == 0)
+            return false;
+        // The byte before the colon stands for its upper case, or for itself
+        // as the second byte of a double-byte character.
+        const std::uint8_t before = ByteAt(text, colonAt - 1);
+        std::uint16_t candidates = (kLabelsByLetterBeforeColon[codePage.Upper(before)] |
+                                    kLabelsByLetterBeforeColon[before]) &
+                                   ~found;
+        for (; candidates != 0; candidates &= candidates - 1) {
+            const int i = std::countr_zero(candidates);
             const std::string_view label = kLabelTexts[i];
-            if (positions[i] != kNotFound || colonAt + 1 < label.size())
+            if (colonAt + 1 < label.size())
                 continue;
             const std::size_t at = colonAt + 1 - label.size();
             if (Occurs(text, at, label, codePage)) {
                 positions[i] = at;
-                englishMissing -= !IsGermanFallback(static_cast<Label>(i));
+                found |= 1u << i;
             }
         }
-        return englishMissing == 0;
-    });
+        return (found & kEnglishLabels) == kEnglishLabels;
+    };
+
+    const ByteClass colon(codePage, ':');
+    std::size_t from = 0;
+    bool stopped = false;
+#if defined(__SSE2__)
+    // Colons are common in other text (times, ratios) but mostly after a
+    // digit or a blank: the vector pass lets through only a colon right
+    // after an ASCII letter.
+    if (OnlyAsciiFoldsBeforeColon(codePage)) {
+        colon.WithMatcher([&](auto isColon) {
+            const auto mask = [&](std::size_t at) {
+                const __m128i block = detail::Load(text.data() + at);
+                const __m128i offset = _mm_sub_epi8(_mm_or_si128(block, _mm_set1_epi8(0x20)),
+                                                    _mm_set1_epi8('a'));
+                const __m128i letter =
+                    _mm_cmpeq_epi8(_mm_min_epu8(offset, _mm_set1_epi8('z' - 'a')), offset);
+                return _mm_and_si128(letter, isColon(detail::Load(text.data() + at + 1)));
+            };
+            const auto visit = [&](std::size_t letterAt) { return checkColon(letterAt + 1); };
+            from = detail::VectorScan(text.size(), 1, mask, visit, stopped) + 1;
+        });
+    }
+#endif
+    for (std::size_t colonAt = from; !stopped && colonAt < text.size(); ++colonAt)
+        stopped = colon.Contains(ByteAt(text, colonAt)) && checkColon(colonAt);
     return positions;
 }
 
