@@ -270,6 +270,18 @@ void PostKey(HWND target, UINT virtualKey, bool alt)
     PostMessageA(target, alt ? WM_SYSKEYUP : WM_KEYUP, virtualKey, 1 | scan | altBit | releaseBits);
 }
 
+void TypeKey(UINT virtualKey)
+{
+    INPUT keys[2] = {};
+    for (INPUT& key : keys) {
+        key.type = INPUT_KEYBOARD;
+        key.ki.wVk = static_cast<WORD>(virtualKey);
+        key.ki.wScan = static_cast<WORD>(MapVirtualKeyA(virtualKey, MAPVK_VK_TO_VSC));
+    }
+    keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, keys, sizeof(INPUT));
+}
+
 void PostSysCommand(HWND window, WPARAM command)
 {
     PostMessageA(window, WM_SYSCOMMAND, command, 0);

@@ -127,6 +127,10 @@ HWND FocusOf(DWORD threadId);
 // `alt` sends it as a system key with Alt held.
 void PostKey(HWND target, UINT virtualKey, bool alt = false);
 
+// A key pressed and released on the keyboard itself: it goes to the window
+// with the focus in the foreground, through the system's whole input path.
+void TypeKey(UINT virtualKey);
+
 // Posts a system-menu command to a window, as choosing it from the menu does.
 void PostSysCommand(HWND window, WPARAM command);
 
