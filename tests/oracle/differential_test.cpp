@@ -132,6 +132,35 @@ TEST_P(DifferentialTest, FrequencyConversionsAgree)
     }
 }
 
+// The search reads 64 and 16 bytes at a time and the rest byte by byte: the
+// keyword and a label at every offset around those steps, after fillers that
+// hold near misses and double-byte characters.
+TEST_P(DifferentialTest, AgreeWhereverTheWordsFallInTheScan)
+{
+    const CodePage& codePage = *GetParam().codePage;
+    const std::string fillers[] = {"xk:xxxxfN:", "\x82K\x81:\x81" "C\xE0LAND", "12:30 Kilo f "};
+    for (const std::string& filler : fillers) {
+        for (std::size_t before = 0; before < 140; ++before) {
+            for (std::size_t gap : {0, 1, 7, 15, 16, 17, 63, 64, 65}) {
+                for (bool keywordFirst : {true, false}) {
+                    std::string text;
+                    while (text.size() < before)
+                        text += filler;
+                    text.resize(before);
+                    std::string words[] = {"KlingenfusS", "sTATION: Abc\r\nLand: D\n"};
+                    text += words[keywordFirst ? 0 : 1];
+                    for (std::size_t i = 0; i < gap; ++i)
+                        text += filler[i % filler.size()];
+                    text += words[keywordFirst ? 1 : 0];
+                    const std::string difference =
+                        Difference(ParseEntry(text, codePage), plain::ParseEntry(text, codePage));
+                    ASSERT_EQ(difference, "") << Escaped(text);
+                }
+            }
+        }
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(CodePages, DifferentialTest, ::testing::ValuesIn(TestCodePages()),
                          [](const auto& info) { return info.param.name; });
 
