@@ -63,11 +63,11 @@ std::optional<std::string_view> ExtractValue(ValueKind kind, std::string_view te
 
 ParsedEntry ParseEntry(std::string_view text, const CodePage& codePage)
 {
-    text = text.substr(0, text.find('\0'));
-
     ParsedEntry result;
-    if (!ContainsKeyword(text, codePage))
+    const std::optional<std::string_view> entryText = TextWithKeyword(text, codePage);
+    if (!entryText)
         return result;
+    text = *entryText;
     result.isEntry = true;
 
     const LabelPositions positions = FindLabels(text, codePage);

@@ -2,6 +2,7 @@
 
 #include <bit>
 #include <cstdint>
+#include <optional>
 
 #include "byte_class.h"
 #include "vector_scan.h"
@@ -75,20 +76,51 @@ constexpr std::uint16_t kEnglishLabels = [] {
 
 }  // namespace
 
-bool ContainsKeyword(std::string_view text, const CodePage& codePage)
+std::optional<std::string_view> TextWithKeyword(std::string_view text, const CodePage& codePage)
 {
     // "K" and the "F" seven bytes on rarely meet in other text, so few
-    // positions get past this pair to the full comparison.
+    // positions get past this pair to the full comparison. The same pass
+    // stops at a zero byte, where the text ends.
     constexpr std::size_t kDistance = 7;
     static_assert(kKeyword[0] == 'K' && kKeyword[kDistance] == 'F');
     const ByteClass k(codePage, 'K');
     const ByteClass f(codePage, 'F');
-    bool found = false;
-    ForEachPair(text, k, f, kDistance, [&](std::size_t at) {
-        found = Occurs(text, at, kKeyword, codePage);
-        return found;
+    std::optional<std::size_t> keywordAt;
+    bool stopped = false;
+    const auto visit = [&](std::size_t at) {
+        if (text[at] == '\0') {
+            text = text.substr(0, at);
+            return true;
+        }
+        if (Occurs(text, at, kKeyword, codePage))
+            keywordAt = at;
+        return keywordAt.has_value();
+    };
+
+    std::size_t p = 0;
+#if defined(__SSE2__)
+    k.WithMatcher([&](auto isK) {
+        f.WithMatcher([&](auto isF) {
+            const auto mask = [&](std::size_t at) {
+                const __m128i block = detail::Load(text.data() + at);
+                const __m128i pair =
+                    _mm_and_si128(isK(block), isF(detail::Load(text.data() + at + kDistance)));
+                return _mm_or_si128(pair, _mm_cmpeq_epi8(block, _mm_setzero_si128()));
+            };
+            p = detail::VectorScan(text.size(), kDistance, mask, visit, stopped);
+        });
     });
-    return found;
+#endif
+    for (; !stopped && p < text.size(); ++p) {
+        const bool pair = p + kDistance < text.size() && k.Contains(ByteAt(text, p)) &&
+                          f.Contains(ByteAt(text, p + kDistance));
+        if (text[p] == '\0' || pair)
+            stopped = visit(p);
+    }
+    if (!keywordAt)
+        return std::nullopt;
+    // No zero byte comes before the keyword; one may still follow it.
+    return text.substr(0, text.find('\0', *keywordAt));
 }
 
 // Whether the code page folds nothing but "X" and "x" onto each letter that
@@ -162,6 +194,10 @@ LabelPositions FindLabels(std::string_view text, const CodePage& codePage)
         });
     }
 #endif
+    if (from == 0) {
+        ForEachInClass(text, colon, checkColon);
+        return positions;
+    }
     for (std::size_t colonAt = from; !stopped && colonAt < text.size(); ++colonAt)
         stopped = colon.Contains(ByteAt(text, colonAt)) && checkColon(colonAt);
     return positions;

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <string_view>
 
 #include "code_page.h"
@@ -14,8 +15,9 @@ namespace tarvek {
 // byte of a double-byte character, but without making the upper-cased copy
 // and reading the text only once per question.
 
-// Whether the text holds the keyword in any case.
-bool ContainsKeyword(std::string_view text, const CodePage& codePage);
+// The text up to its first zero byte, when that part holds the keyword in
+// any case; nothing when it does not.
+std::optional<std::string_view> TextWithKeyword(std::string_view text, const CodePage& codePage);
 
 inline constexpr std::size_t kNotFound = std::string_view::npos;
 

@@ -75,29 +75,4 @@ void ForEachInClass(std::string_view text, const ByteClass& cls, Visit visit)
         stopped = cls.Contains(static_cast<std::uint8_t>(text[p])) && visit(p);
 }
 
-// Calls visit(p), in increasing order of p, for every position where the
-// byte at p is in `first` and the byte at p + distance in `second`, until
-// visit returns true.
-template <typename Visit>
-void ForEachPair(std::string_view text, const ByteClass& first, const ByteClass& second,
-                 std::size_t distance, Visit visit)
-{
-    std::size_t p = 0;
-    bool stopped = false;
-#if defined(__SSE2__)
-    first.WithMatcher([&](auto matchFirst) {
-        second.WithMatcher([&](auto matchSecond) {
-            const auto mask = [&](std::size_t at) {
-                return _mm_and_si128(matchFirst(detail::Load(text.data() + at)),
-                                     matchSecond(detail::Load(text.data() + at + distance)));
-            };
-            p = detail::VectorScan(text.size(), distance, mask, visit, stopped);
-        });
-    });
-#endif
-    for (; !stopped && p + distance < text.size(); ++p)
-        stopped = first.Contains(static_cast<std::uint8_t>(text[p])) &&
-                  second.Contains(static_cast<std::uint8_t>(text[p + distance])) && visit(p);
-}
-
 }  // namespace tarvek
