@@ -1,0 +1,9 @@
+#pragma once
+
+#define IDD_PROBE 200
+#define IDC_PROBE_NAME 300
+#define IDC_PROBE_FIRST 301
+#define IDC_PROBE_SECOND 302
+#define IDC_PROBE_THIRD 303
+#define IDC_PROBE_OTHER_GROUP 304
+#define IDC_PROBE_BUTTON 305
