@@ -130,7 +130,6 @@ TEST_F(TarvekTest, EnterEndsAtOnceKeepingTheLoadedPlacementAndTheShownSettings)
     SendMessageA(GetDlgItem(run.dialog, kEdit), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("WiNRADiO"));
     WaitUntil([&] { return SendMessageA(GetDlgItem(run.dialog, kTuneAndStation), BM_GETCHECK, 0, 0) == BST_CHECKED; });
 
-    SetFocus(nullptr);
     PostKey(GetDlgItem(run.dialog, kEdit), VK_RETURN);
     ASSERT_TRUE(run.process->WaitForExit());
     EXPECT_EQ(Ini(run), "[QERN]\r\nWindowPos=0,1,-1,-1,-1,-1,100,80,400,300\r\nTuningMode=1\r\n"

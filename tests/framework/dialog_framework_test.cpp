@@ -126,6 +126,29 @@ MessageMap ProbeDialog::GetMessageMap() const
     return kMessageMap;
 }
 
+// A handler of the wrong shape for its message is refused when the map is
+// built, not when the message arrives.
+struct ShapeProbe : CDialog {
+    ShapeProbe() : CDialog(0) {}
+    void Plain() {}
+    int Create(LPCREATESTRUCTA) { return 0; }
+    void Chain(HWND, HWND) {}
+    void ChainSwapped(HWND, LPARAM) {}
+    void Click(int) {}
+};
+template <UINT Msg, auto H>
+constexpr bool Maps = requires { Message<Msg, H>; };
+template <auto H>
+constexpr bool MapsClick = requires { Command<BN_CLICKED, 1, H>; };
+static_assert(Maps<WM_DRAWCLIPBOARD, &ShapeProbe::Plain>);
+static_assert(Maps<WM_CREATE, &ShapeProbe::Create>);
+static_assert(Maps<WM_CHANGECBCHAIN, &ShapeProbe::Chain>);
+static_assert(!Maps<WM_CREATE, &ShapeProbe::Plain>);
+static_assert(!Maps<WM_CHANGECBCHAIN, &ShapeProbe::ChainSwapped>);
+static_assert(!Maps<WM_DESTROY, &ShapeProbe::Create>);
+static_assert(MapsClick<&ShapeProbe::Plain>);
+static_assert(!MapsClick<&ShapeProbe::Click>);
+
 HWND Item(const ProbeDialog& d, int id)
 {
     return GetDlgItem(d.GetSafeHwnd(), id);
