@@ -1,5 +1,9 @@
 #include "test_code_pages.h"
 
+#if defined(_WIN32)
+#include "system_code_page.h"
+#endif
+
 namespace tarvek::testing {
 
 namespace {
@@ -105,6 +109,10 @@ const std::vector<NamedCodePage>& TestCodePages()
         {"CrowdedFolds", &crowded},
         {"WideLeads", &wide},
         {"LettersAsLeads", &lettersAsLeads},
+#if defined(_WIN32)
+        // The table Windows itself gives the program.
+        {"System", &SystemCodePage()},
+#endif
     };
     return pages;
 }
