@@ -20,7 +20,9 @@ std::uint8_t ByteAt(std::string_view text, std::size_t at)
 // a character, whether it stands alone or is the second byte of a pair, so
 // characters begin again right after it; from there lead bytes pair off. The
 // answer thus needs only the run of lead bytes just before `at`, and never a
-// walk from the start of the text.
+// walk from the start of the text. It is asked only where a word matched;
+// the words hold no lead byte in any real code page, so the runs before two
+// matches never overlap and a whole search stays linear in the text.
 bool BeginsCharacter(std::string_view text, std::size_t at, const CodePage& codePage)
 {
     if (!codePage.IsDoubleByte())
