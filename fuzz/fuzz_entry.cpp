@@ -1,6 +1,7 @@
-// Feeds arbitrary clipboard text through the parser and the request builder
-// and checks what must hold for every text. The first input byte picks the
-// code page, the next four the tuning mode.
+// Feeds arbitrary clipboard text through the parser and the request builder,
+// checks what must hold for every text, and compares the request byte for
+// byte with the plain reading of the same text. The first input byte picks
+// the code page, the next four the tuning mode.
 
 #include <cstdint>
 #include <cstdlib>
@@ -10,6 +11,8 @@
 
 #include "code_page.h"
 #include "entry_parser.h"
+#include "plain_entry.h"
+#include "test_code_pages.h"
 #include "tuning_request.h"
 
 namespace {
@@ -41,12 +44,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     if (size < 5)
         return 0;
-    const tarvek::CodePage& codePage = data[0] & 1 ? tarvek::DoubleByte932() : tarvek::Windows1252();
+    const auto& codePages = tarvek::testing::TestCodePages();
+    const tarvek::CodePage& codePage = *codePages[data[0] % codePages.size()].codePage;
     std::int32_t mode = 0;
     std::memcpy(&mode, data + 1, sizeof mode);
     const std::string_view text(reinterpret_cast<const char*>(data + 5), size - 5);
 
     const tarvek::ParsedEntry parsed = tarvek::ParseEntry(text, codePage);
+    const tarvek::plain::Entry plain = tarvek::plain::ParseEntry(text, codePage);
+    Check(parsed.isEntry == plain.isEntry);
     if (!parsed.isEntry)
         return 0;
     const tarvek::EntryFields& fields = parsed.fields;
@@ -57,6 +63,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Check(fields.hasCall || fields.call.empty());
 
     const tarvek::TuningRequest request = tarvek::BuildTuningRequest(fields, mode);
+    const tarvek::plain::Request plainRequest = tarvek::plain::BuildRequest(plain, mode);
+    Check(request.code == plainRequest.code && request.size == plainRequest.size);
+    Check(std::memcmp(request.bytes.data(), plainRequest.bytes.data(), request.size) == 0);
     const std::uint32_t series = mode == 0 ? 1000 : 2000;
     std::int32_t frequency = 0;
     std::memcpy(&frequency, request.bytes.data(), sizeof frequency);
