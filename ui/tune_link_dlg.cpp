@@ -51,7 +51,11 @@ const MessageEntry CTuneLinkDlg::kMessageMap[] = {
     Message<WM_QUERYDRAGICON, &CTuneLinkDlg::OnQueryDragIcon>,
     Command<BN_CLICKED, IDC_TUNE_ONLY, &CTuneLinkDlg::OnModeClicked>,
     Command<BN_CLICKED, IDC_TUNE_AND_STATION, &CTuneLinkDlg::OnModeClicked>,
+    Message<WM_CREATE, &CTuneLinkDlg::OnCreate>,
+    Message<WM_DESTROY, &CTuneLinkDlg::OnDestroy>,
     Command<EN_UPDATE, IDC_PROGRAM_NAME, &CTuneLinkDlg::OnNameUpdate>,
+    Message<WM_DRAWCLIPBOARD, &CTuneLinkDlg::OnDrawClipboard>,
+    Message<WM_CHANGECBCHAIN, &CTuneLinkDlg::OnChangeCbChain>,
     Message<WM_ENDSESSION, &CTuneLinkDlg::OnEndSession>,
 };
 

@@ -32,7 +32,11 @@ protected:
     void OnPaint();
     HCURSOR OnQueryDragIcon();
     void OnModeClicked();
+    int OnCreate(LPCREATESTRUCTA createStruct);
+    void OnDestroy();
     void OnNameUpdate();
+    void OnDrawClipboard();
+    void OnChangeCbChain(HWND hWndRemove, HWND hWndAfter);
     void OnEndSession(BOOL bEnding);
 
 private:
