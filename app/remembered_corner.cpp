@@ -39,10 +39,22 @@ const Monitor& MonitorOf(const Rect& window, std::span<const Monitor> monitors)
     return *best;
 }
 
+// Window positions travel in 16-bit words (WM_MOVE), so no screen lies
+// beyond this range. A stored corner is limited to it first, which also keeps
+// the sums below far from the limits of int for any number the settings hold.
+constexpr int kCoordinateLimit = 32767;
+
+Point WithinCoordinateRange(Point corner)
+{
+    return {std::clamp(corner.x, -kCoordinateLimit - 1, kCoordinateLimit),
+            std::clamp(corner.y, -kCoordinateLimit - 1, kCoordinateLimit)};
+}
+
 }  // namespace
 
-Point ScreenOriginForRememberedCorner(Point corner, Size window, std::span<const Monitor> monitors)
+Point ScreenOriginForRememberedCorner(Point storedCorner, Size window, std::span<const Monitor> monitors)
 {
+    const Point corner = WithinCoordinateRange(storedCorner);
     const Monitor& home = MonitorOf(RectAt(corner, window), monitors);
     const Point origin{corner.x + home.work.left - home.bounds.left, corner.y + home.work.top - home.bounds.top};
     const Rect placed = RectAt(origin, window);

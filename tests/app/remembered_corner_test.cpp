@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <string>
 #include <vector>
 
@@ -43,7 +44,11 @@ INSTANTIATE_TEST_SUITE_P(
         CornerCase{"AboveAndLeftOfEveryScreen", {kPrimary, kRight}, {-900, -700}, {0, 0}},
         CornerCase{"HangingOffTheRightEdge", {kPrimary}, {1200, 50}, {1280 - 288, 50}},
         CornerCase{"UnderTheTaskBar", {kPrimary}, {500, 900}, {500, 984 - 222}},
-        CornerCase{"BeyondTheSecondMonitorGoesThere", {kPrimary, kRight}, {2600, 100}, {2304 - 288, 100}}),
+        CornerCase{"BeyondTheSecondMonitorGoesThere", {kPrimary, kRight}, {2600, 100}, {2304 - 288, 100}},
+        CornerCase{"LargestStoredNumbersGoToTheNearestScreen", {kPrimary, kRight}, {INT_MAX, INT_MAX},
+                   {2304 - 288, 768 - 222}},
+        CornerCase{"SmallestStoredNumbersGoToTheNearestScreen", {kPrimary, kRight}, {INT_MIN, INT_MIN}, {0, 0}},
+        CornerCase{"LargestAcrossSmallestDown", {kPrimary}, {INT_MAX, INT_MIN}, {1280 - 288, 0}}),
     [](const testing::TestParamInfo<CornerCase>& info) { return std::string(info.param.name); });
 
 TEST(RememberedCorner, WindowLargerThanTheWorkAreaKeepsItsTopLeftInside)
