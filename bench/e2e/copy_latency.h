@@ -9,7 +9,7 @@ namespace tarvek::bench {
 
 struct LatencyPlan {
     unsigned copies = 300;  // measured copies per program
-    unsigned block = 25;    // copies in a row with one program before the other takes over
+    unsigned block = 10;    // copies in a row with one program before the other takes over
     unsigned warmUp = 2;    // copies after each start that are not counted
 };
 

@@ -41,8 +41,8 @@ constexpr double kStartUpGoal = 1.2;
 struct Options {
     unsigned copies = 300;
     unsigned largeCopies = 100;
-    unsigned block = 25;
-    unsigned starts = 20;
+    unsigned block = 10;
+    unsigned starts = 40;
 };
 
 bool ReadOptions(int argc, char** argv, Options& options)
