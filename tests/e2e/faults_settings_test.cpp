@@ -266,5 +266,106 @@ TEST_F(TarvekTest, SettingsFileLockedByAnotherProgramGivesDefaultsAndNoCrash)
     EXPECT_EQ(ReadFileBytes(run.copy->IniPath()), stored);
 }
 
+// Two copies of the same program file side by side share one settings file:
+// each saves what it shows when it ends, so the one that ends last wins.
+TEST_F(TarvekTest, TwoCopiesOfOneProgramFileSaveInTheOrderTheyEnd)
+{
+    for (const bool firstEndsFirst : {true, false}) {
+        SCOPED_TRACE(firstEndsFirst ? "first started ends first" : "second started ends first");
+        TarvekRun first = Start("TVTWICE", "[QERN]\r\nTuningMode=0\r\nApplicationName=ORMELIN\r\n");
+        ASSERT_NE(first.dialog, nullptr);
+        TarvekRun second;
+        second.process = std::make_unique<Process>(first.copy->Path());
+        second.dialog = WaitForDialog(second.Pid(), "TARVEK");
+        ASSERT_NE(second.dialog, nullptr);
+
+        ASSERT_TRUE(ChooseMode(first.dialog, 1));
+        SetProgramName(first.dialog, "FROM-FIRST");
+        SetProgramName(second.dialog, "FROM-SECOND");
+
+        const TarvekRun& endsFirst = firstEndsFirst ? first : second;
+        const TarvekRun& endsLast = firstEndsFirst ? second : first;
+        PressEnter(endsFirst);
+        ASSERT_TRUE(endsFirst.process->WaitForExit());
+        const ProfileValues early = ReadProfile(first.copy->IniPath());
+        EXPECT_EQ(early.programName, firstEndsFirst ? "FROM-FIRST" : "FROM-SECOND");
+        EXPECT_TRUE(endsLast.process->IsRunning());
+
+        PressEnter(endsLast);
+        ASSERT_TRUE(endsLast.process->WaitForExit());
+        const ProfileValues late = ReadProfile(first.copy->IniPath());
+        EXPECT_EQ(late.programName, firstEndsFirst ? "FROM-SECOND" : "FROM-FIRST");
+        EXPECT_EQ(late.tuningMode, firstEndsFirst ? 0u : 1u);
+        EXPECT_EQ(ExitCodeOf(first.Pid()), 0u);
+        EXPECT_EQ(ExitCodeOf(second.Pid()), 0u);
+        second = {};
+    }
+}
+
+// The session ends while a box of the program waits for the user. Wine's
+// wineboot ends the session the way the system does: WM_QUERYENDSESSION,
+// then WM_ENDSESSION to every top-level window.
+struct BoxUp {
+    const char* name;
+    void (*open)(const TarvekRun& run);
+    std::string (*caption)(const TarvekRun& run);
+};
+
+void OpenQuitQuestion(const TarvekRun& run)
+{
+    PressButton(run.dialog, IDCANCEL);
+}
+std::string QuitQuestionCaption(const TarvekRun& run)
+{
+    return run.Name();
+}
+void OpenAboutBox(const TarvekRun& run)
+{
+    PostSysCommand(run.dialog, kAboutCommand);
+}
+std::string AboutBoxCaption(const TarvekRun&)
+{
+    return "About TARVEK";
+}
+
+bool EndWineSession()
+{
+    char system[MAX_PATH] = {};
+    GetSystemDirectoryA(system, MAX_PATH);
+    Process wineboot(std::string(system) + "\\wineboot.exe", "--end-session");
+    return wineboot.Started() && wineboot.WaitForExit(30000) && ExitCodeOf(wineboot.Id()) == 0u;
+}
+
+class SessionEndWithABoxUp : public TarvekTest, public testing::WithParamInterface<BoxUp> {};
+
+TEST_P(SessionEndWithABoxUp, EndsTheProgramAndSavesWhatTheUserSees)
+{
+    const BoxUp& c = GetParam();
+    TarvekRun run = Start(std::string("TVSE") + c.name, "[QERN]\r\nTuningMode=0\r\nApplicationName=ORMELIN\r\n");
+    ASSERT_NE(run.dialog, nullptr);
+    ASSERT_TRUE(ChooseMode(run.dialog, 1));
+    SetProgramName(run.dialog, "AOR");
+    SetWindowPos(run.dialog, nullptr, 140, 120, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ASSERT_TRUE(WaitUntil([&] { return WindowRect(run.dialog).left == 140; }));
+    const RECT window = WindowRect(run.dialog);
+
+    c.open(run);
+    HWND box = WaitForDialog(run.Pid(), c.caption(run));
+    ASSERT_NE(box, nullptr);
+
+    ASSERT_TRUE(EndWineSession());
+    EXPECT_TRUE(run.process->WaitForExit()) << "still running after the session ended";
+    const ProfileValues saved = ReadProfile(run.copy->IniPath());
+    EXPECT_EQ(saved.tuningMode, 1u);
+    EXPECT_EQ(saved.programName, "AOR");
+    EXPECT_EQ(saved.windowPos, "0,1,-1,-1,-1,-1,140,120," + std::to_string(window.right) + "," +
+                                   std::to_string(window.bottom));
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, SessionEndWithABoxUp,
+                         testing::Values(BoxUp{"QUIT", OpenQuitQuestion, QuitQuestionCaption},
+                                         BoxUp{"ABOUT", OpenAboutBox, AboutBoxCaption}),
+                         [](const testing::TestParamInfo<BoxUp>& info) { return std::string(info.param.name); });
+
 }  // namespace
 }  // namespace tarvek::e2e
