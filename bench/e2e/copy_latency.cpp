@@ -1,5 +1,10 @@
 #include "copy_latency.h"
 
+#include <algorithm>
+#include <optional>
+#include <string>
+#include <vector>
+
 #include "bench_clock.h"
 #include "clipboard_writer.h"
 
