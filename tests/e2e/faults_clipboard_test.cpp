@@ -5,6 +5,7 @@
 #include <chrono>
 #include <functional>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -92,6 +93,12 @@ struct Contents {
     bool isEntry;  // whether that text is an entry, so a request must arrive
 };
 
+// Failures name the case rather than dumping its bytes.
+void PrintTo(const Contents& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
 std::vector<Contents> ContentsCases()
 {
     return {
@@ -174,6 +181,11 @@ struct ReceiverFault {
     const char* arguments;
     SecondCopy second;
 };
+
+void PrintTo(const ReceiverFault& c, std::ostream* out)
+{
+    *out << c.name;
+}
 
 class ReceiverFaults : public ClipboardRoadTest, public testing::WithParamInterface<ReceiverFault> {};
 

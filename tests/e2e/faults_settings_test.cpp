@@ -3,6 +3,7 @@
 // ends normally and leaves a file the system reads back as what was shown.
 #include <memory>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,12 @@ struct IniFault {
     POINT corner;             // for Opening::AtCorner
     std::string savedPos;     // "WindowPos" as the system reads it after the run
 };
+
+// Failures name the case rather than dumping its bytes.
+void PrintTo(const IniFault& c, std::ostream* out)
+{
+    *out << c.name;
+}
 
 std::string Repeat(const std::string& pattern, std::size_t length)
 {
@@ -163,6 +170,11 @@ struct BlockedFile {
     int mode;
     const char* programName;
 };
+
+void PrintTo(const BlockedFile& c, std::ostream* out)
+{
+    *out << c.name;
+}
 
 void MakeReadOnly(const std::string& path)
 {
@@ -310,6 +322,11 @@ struct BoxUp {
     void (*open)(const TarvekRun& run);
     std::string (*caption)(const TarvekRun& run);
 };
+
+void PrintTo(const BoxUp& c, std::ostream* out)
+{
+    *out << c.name;
+}
 
 void OpenQuitQuestion(const TarvekRun& run)
 {

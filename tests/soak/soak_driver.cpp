@@ -115,8 +115,8 @@ Sample SampleOf(DWORD pid)
 void Print(const char* when, const Sample& s)
 {
     std::printf("%-22s handles %lu, private bytes %zu KiB, working set %zu KiB (peak %zu KiB)\n", when,
-                static_cast<unsigned long>(s.handles), s.privateBytes / 1024, s.workingSet / 1024,
-                s.peakWorkingSet / 1024);
+                static_cast<unsigned long>(s.handles), std::size_t{s.privateBytes} / 1024,
+                std::size_t{s.workingSet} / 1024, std::size_t{s.peakWorkingSet} / 1024);
 }
 
 std::string LineFor(const std::string& text, int mode, HWND sender)
