@@ -11,7 +11,8 @@
 namespace tarvek::bench {
 namespace {
 
-constexpr DWORD kReadyTimeoutMs = 10000;
+// Generous: a start that brings up Wine's desktop services can take seconds.
+constexpr DWORD kReadyTimeoutMs = 30000;
 constexpr DWORD kRequestTimeoutMs = 10000;
 constexpr DWORD kSettleMs = 50;
 constexpr DWORD kRecordSize = 260;

@@ -3,10 +3,27 @@
 namespace tarvek::bench {
 namespace {
 
-constexpr DWORD kReadyTimeoutMs = 10000;
+// Generous: a start that brings up Wine's desktop services can take seconds.
+constexpr DWORD kReadyTimeoutMs = 30000;
 // Once its dialog shows, TARVEK has been in the chain for a while (it joins
 // when the window is created); this only bounds the wait when it never does.
 constexpr DWORD kChainGraceMs = 2000;
+
+// What became of a start that showed no dialog, for the report.
+std::string Describe(const StartedProgram& started)
+{
+    if (!started.process->Started()) {
+        return "it could not be started";
+    }
+    if (!started.process->IsRunning()) {
+        return "it had ended";
+    }
+    std::string windows;
+    for (HWND window : e2e::TopLevelWindows(started.process->Id())) {
+        windows += (windows.empty() ? "" : ", ") + e2e::ClassName(window) + " '" + e2e::WindowText(window) + "'";
+    }
+    return windows.empty() ? "it was running without a visible window" : "its windows: " + windows;
+}
 
 }  // namespace
 
@@ -24,7 +41,8 @@ Comparison CompareStartUp(double goal, const ProgramUnderTest& tarvek, const Pro
             Start(program, tarvekTurn && tarvekJoinsChain, tarvekTurn ? kReadyTimeoutMs + kChainGraceMs
                                                                       : kReadyTimeoutMs);
         if (!started.visibleMs) {
-            result.problem = program.label + " showed no dialog within " + std::to_string(kReadyTimeoutMs) + " ms";
+            result.problem = program.label + " showed no dialog within " + std::to_string(kReadyTimeoutMs) +
+                             " ms (" + Describe(started) + ")";
         } else if (tarvekTurn && tarvekJoinsChain && !started.joinedMs) {
             // Still worth a figure, but not the one asked for: say so.
             tarvekJoinsChain = false;
