@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "entry_parser.h"
+#include "expected_request.h"
 #include "fault_helpers.h"
 #include "receiver_link.h"
 #include "request_description.h"
@@ -24,19 +25,6 @@ namespace {
 using Lines = std::vector<std::string>;
 constexpr std::size_t k64MiB = std::size_t{64} << 20;
 constexpr DWORD kBoundWithMarginMs = kSendTimeoutMs + 3000;
-
-// The stand-in's line for the request built from `text` in `mode`, sent by
-// `sender`.
-std::string LineFor(std::string_view text, int mode, HWND sender)
-{
-    const TuningRequest request = BuildTuningRequest(ParseEntry(text, SystemCodePage()).fields, mode);
-    ReceivedRequest received;
-    received.code = request.code;
-    received.sender = reinterpret_cast<std::uintptr_t>(sender);
-    received.bytes = request.bytes.data();
-    received.size = request.size;
-    return DescribeRequest(received);
-}
 
 bool IsEntry(std::string_view text)
 {
@@ -402,15 +390,17 @@ TEST_F(ClipboardRoadTest, TwoCopiesRunningAtOnceEachSendEveryEntryOnce)
     ASSERT_TRUE(Copy(kBasicEntry));
     Lines log = receiver.Log();
     // The later copy is first in the chain and sends first.
-    EXPECT_EQ(log, (Lines{LineFor(kCallEntry, 0, second.dialog), LineFor(kCallEntry, 1, run_.dialog),
-                          LineFor(kBasicEntry, 0, second.dialog), LineFor(kBasicEntry, 1, run_.dialog)}));
+    EXPECT_EQ(log, (Lines{ExpectedStandInLine(kCallEntry, 0, second.dialog),
+                          ExpectedStandInLine(kCallEntry, 1, run_.dialog),
+                          ExpectedStandInLine(kBasicEntry, 0, second.dialog),
+                          ExpectedStandInLine(kBasicEntry, 1, run_.dialog)}));
 
     PressButton(second.dialog, IDOK);
     EXPECT_TRUE(second.process->WaitForExit());
     ASSERT_TRUE(Copy(kCallEntry));
     log = receiver.Log();
     ASSERT_EQ(log.size(), 5u);
-    EXPECT_EQ(log.back(), LineFor(kCallEntry, 1, run_.dialog));
+    EXPECT_EQ(log.back(), ExpectedStandInLine(kCallEntry, 1, run_.dialog));
 }
 
 }  // namespace

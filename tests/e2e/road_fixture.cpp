@@ -1,9 +1,6 @@
 #include "road_fixture.h"
 
-#include "entry_parser.h"
-#include "request_description.h"
-#include "system_code_page.h"
-#include "tuning_request.h"
+#include "expected_request.h"
 
 namespace tarvek::e2e {
 
@@ -44,13 +41,7 @@ testing::AssertionResult ClipboardRoadTest::PassedOn(int count, DWORD timeoutMs)
 
 std::string ClipboardRoadTest::ExpectedLine(std::string_view text, int mode) const
 {
-    const TuningRequest request = BuildTuningRequest(ParseEntry(text, SystemCodePage()).fields, mode);
-    ReceivedRequest received;
-    received.code = request.code;
-    received.sender = reinterpret_cast<std::uintptr_t>(run_.dialog);
-    received.bytes = request.bytes.data();
-    received.size = request.size;
-    return DescribeRequest(received);
+    return ExpectedStandInLine(text, mode, run_.dialog);
 }
 
 void ClipboardRoadTest::SetProgramName(const std::string& name)

@@ -18,6 +18,7 @@
 
 #include "clipboard_chain.h"
 #include "entry_parser.h"
+#include "expected_request.h"
 #include "harness.h"
 #include "receiver_standin.h"
 #include "request_description.h"
@@ -119,17 +120,6 @@ void Print(const char* when, const Sample& s)
                 std::size_t{s.workingSet} / 1024, std::size_t{s.peakWorkingSet} / 1024);
 }
 
-std::string LineFor(const std::string& text, int mode, HWND sender)
-{
-    const TuningRequest request = BuildTuningRequest(ParseEntry(text, SystemCodePage()).fields, mode);
-    ReceivedRequest received;
-    received.code = request.code;
-    received.sender = reinterpret_cast<std::uintptr_t>(sender);
-    received.bytes = request.bytes.data();
-    received.size = request.size;
-    return DescribeRequest(received);
-}
-
 bool ChooseMode(HWND dialog, int mode)
 {
     const HWND button = GetDlgItem(dialog, mode ? kTuneAndStation : kTuneOnly);
@@ -187,7 +177,7 @@ int Soak(std::uint32_t changes)
             return 1;
         }
         if (ParseEntry(text, SystemCodePage()).isEntry) {
-            expected.push_back(LineFor(text, mode, dialog));
+            expected.push_back(ExpectedStandInLine(text, mode, dialog));
             ++entries;
         }
         if (i + 1 == kEarlySample) {
